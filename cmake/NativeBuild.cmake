@@ -1,0 +1,20 @@
+# Native preset: the pure code and its tests with the host compiler.
+if(TOVRIN_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_executable(tovrin_native_tests)
+target_include_directories(tovrin_native_tests PRIVATE ${DOCTEST_INCLUDE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(tovrin_native_tests PRIVATE tovrin_pure)
+add_test(NAME native_tests COMMAND tovrin_native_tests)
+
+function(tovrin_pure_tests)
+    target_sources(tovrin_native_tests PRIVATE ${ARGN})
+endfunction()
+function(tovrin_win_tests)
+endfunction()
+function(tovrin_win_sources)
+endfunction()
+function(tovrin_plugin_sources)
+endfunction()
